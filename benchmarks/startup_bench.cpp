@@ -1,7 +1,7 @@
 // Start-up of Trelvin's window against a bare Qt window: runs the probes in
 // turn, each many times, and prints the median time from process start to
-// first paint and the median peak resident memory of each, one name=value a
-// line.
+// first paint, the median CPU time the probe used by then and the median
+// peak resident memory of each, one name=value a line.
 //
 // Process start is taken here, on CLOCK_MONOTONIC, just before posix_spawn;
 // the probe reads the same system-wide clock once its window is painted. The
@@ -24,6 +24,7 @@ namespace {
 
 struct Launch {
     double milliseconds = 0;
+    double cpuMilliseconds = 0;
     double peakMiB = 0;
     std::string size;
 };
@@ -63,14 +64,17 @@ bool launch(const char* probe, Launch& result) {
     waitpid(pid, &status, 0);
 
     long long paintedAt = 0;
+    long long cpu = 0;
     long peakKiB = 0;
     char size[32] = {};
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(output.c_str(), "painted_ns=%lld peak_kib=%ld size=%31s", &paintedAt, &peakKiB, size) != 3) {
+        std::sscanf(output.c_str(), "painted_ns=%lld cpu_ns=%lld peak_kib=%ld size=%31s", &paintedAt, &cpu,
+                    &peakKiB, size) != 4) {
         std::fprintf(stderr, "%s did not report its first paint: %s\n", probe, output.c_str());
         return false;
     }
-    result = {static_cast<double>(paintedAt - startedAt) / 1e6, static_cast<double>(peakKiB) / 1024.0, size};
+    result = {static_cast<double>(paintedAt - startedAt) / 1e6, static_cast<double>(cpu) / 1e6,
+              static_cast<double>(peakKiB) / 1024.0, size};
     return true;
 }
 
@@ -91,7 +95,7 @@ int main(int argc, char* argv[]) {
     struct Probe {
         std::string name;
         std::string path;
-        std::vector<double> ms, mib;
+        std::vector<double> ms, cpuMs, mib;
         std::string size;
     };
     std::vector<Probe> probes;
@@ -102,7 +106,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "not NAME=PROBE: %s\n", argv[i]);
             return 2;
         }
-        probes.push_back({arg.substr(0, equals), arg.substr(equals + 1), {}, {}, {}});
+        probes.push_back({arg.substr(0, equals), arg.substr(equals + 1), {}, {}, {}, {}});
     }
 
     // One unmeasured round first, so that no probe pays alone for a cold
@@ -118,6 +122,7 @@ int main(int argc, char* argv[]) {
         for (Probe& probe : probes) {
             if (!launch(probe.path.c_str(), launched)) return 1;
             probe.ms.push_back(launched.milliseconds);
+            probe.cpuMs.push_back(launched.cpuMilliseconds);
             probe.mib.push_back(launched.peakMiB);
             probe.size = launched.size;
         }
@@ -130,8 +135,9 @@ int main(int argc, char* argv[]) {
                          probes.front().name.c_str(), probes.front().size.c_str());
             return 1;
         }
-        std::printf("%s_ms=%.1f\n%s_mib=%.2f\n", probe.name.c_str(), median(probe.ms), probe.name.c_str(),
-                    median(probe.mib));
+        const char* name = probe.name.c_str();
+        std::printf("%s_ms=%.1f\n%s_cpu_ms=%.1f\n%s_mib=%.2f\n", name, median(probe.ms), name,
+                    median(probe.cpuMs), name, median(probe.mib));
     }
     std::printf("size=%s\n", probes.front().size.c_str());
     return 0;
