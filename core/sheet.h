@@ -8,14 +8,17 @@ namespace trelvin {
 // Sub-model rows of one model, numbered 1 to 12 as the window shows them.
 inline constexpr int kRows = 12;
 
-struct SheetRows {
-    std::array<std::string, kRows> items;
+template <typename T>
+struct Rows {
+    std::array<T, kRows> items{};
 
-    std::string& operator()(int item) { return items.at(item - 1); }
-    const std::string& operator()(int item) const { return items.at(item - 1); }
+    T& operator()(int item) { return items.at(static_cast<std::size_t>(item - 1)); }
+    const T& operator()(int item) const { return items.at(static_cast<std::size_t>(item - 1)); }
 
-    bool operator==(const SheetRows&) const = default;
+    bool operator==(const Rows&) const = default;
 };
+
+using SheetRows = Rows<std::string>;
 
 // Every entry and result of one window, as texts. Field names are the names
 // of the controls that show them; every field starts empty and a Compute run

@@ -145,14 +145,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         const int lowerTop = top + 120;  // the smaller model's results sit lower than its boxes
         const auto larger = [i](const char* what) { return QStringLiteral("Larger model, sub-model %1, %2").arg(i).arg(QString::fromUtf8(what)); };
         const auto smaller = [i](const char* what) { return QStringLiteral("Smaller model, sub-model %1, %2").arg(i).arg(QString::fromUtf8(what)); };
-        lmr_[i - 1] = addBox(this, indexed("lmr", i), twipsRect(120, top, 612, 372), larger("R²"));
-        lmesq_[i - 1] = addResult(this, indexed("lmesq", i), twipsRect(960, top, 492, 252), larger("1-R²"));
-        lme_[i - 1] = addResult(this, indexed("lme", i), twipsRect(1680, top, 612, 252), larger("e"));
-        smr_[i - 1] = addBox(this, indexed("smr", i), twipsRect(3000, top, 612, 372), smaller("R²"));
-        smesq_[i - 1] = addResult(this, indexed("smesq", i), twipsRect(3840, lowerTop, 492, 252), smaller("1-R²"));
-        sme_[i - 1] = addResult(this, indexed("sme", i), twipsRect(4560, lowerTop, 732, 252), smaller("e"));
-        setBackground(lmr_[i - 1], QPalette::Base, kWhite);
-        setBackground(smr_[i - 1], QPalette::Base, kWhite);
+        lmr_(i) = addBox(this, indexed("lmr", i), twipsRect(120, top, 612, 372), larger("R²"));
+        lmesq_(i) = addResult(this, indexed("lmesq", i), twipsRect(960, top, 492, 252), larger("1-R²"));
+        lme_(i) = addResult(this, indexed("lme", i), twipsRect(1680, top, 612, 252), larger("e"));
+        smr_(i) = addBox(this, indexed("smr", i), twipsRect(3000, top, 612, 372), smaller("R²"));
+        smesq_(i) = addResult(this, indexed("smesq", i), twipsRect(3840, lowerTop, 492, 252), smaller("1-R²"));
+        sme_(i) = addResult(this, indexed("sme", i), twipsRect(4560, lowerTop, 732, 252), smaller("e"));
+        setBackground(lmr_(i), QPalette::Base, kWhite);
+        setBackground(smr_(i), QPalette::Base, kWhite);
     }
 
     addLabel(this, QStringLiteral("Label5"), twipsRect(120, 7920, 1212, 252), QStringLiteral("Fit of the model ="));
@@ -172,12 +172,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         if (previous) setTabOrder(previous, next);
         previous = next;
     };
-    for (QLineEdit* box : lmr_) chain(box);
-    for (QLineEdit* box : smr_) chain(box);
+    for (QLineEdit* box : lmr_.items) chain(box);
+    for (QLineEdit* box : smr_.items) chain(box);
     chain(n_);
     chain(d_);
     chain(command1_);
-    lmr_[0]->setFocus();
+    lmr_(1)->setFocus();
 
     connect(command1_, &QPushButton::clicked, this, &MainWindow::compute);
     for (QLineEdit* box : findChildren<QLineEdit*>())
@@ -203,8 +203,8 @@ void MainWindow::copyEntriesToSheet() {
     sheet_.n = n_->text().toStdString();
     sheet_.d = d_->text().toStdString();
     for (int i = 1; i <= kRows; ++i) {
-        sheet_.lmr(i) = lmr_[i - 1]->text().toStdString();
-        sheet_.smr(i) = smr_[i - 1]->text().toStdString();
+        sheet_.lmr(i) = lmr_(i)->text().toStdString();
+        sheet_.smr(i) = smr_(i)->text().toStdString();
     }
 }
 
@@ -217,12 +217,12 @@ void MainWindow::showSheet(const ComparisonSheet& before) {
     showInBox(n_, sheet_.n);
     showInBox(d_, sheet_.d);
     for (int i = 1; i <= kRows; ++i) {
-        showInBox(lmr_[i - 1], sheet_.lmr(i));
-        show(lmesq_[i - 1], sheet_.lmesq(i), before.lmesq(i));
-        show(lme_[i - 1], sheet_.lme(i), before.lme(i));
-        showInBox(smr_[i - 1], sheet_.smr(i));
-        show(smesq_[i - 1], sheet_.smesq(i), before.smesq(i));
-        show(sme_[i - 1], sheet_.sme(i), before.sme(i));
+        showInBox(lmr_(i), sheet_.lmr(i));
+        show(lmesq_(i), sheet_.lmesq(i), before.lmesq(i));
+        show(lme_(i), sheet_.lme(i), before.lme(i));
+        showInBox(smr_(i), sheet_.smr(i));
+        show(smesq_(i), sheet_.smesq(i), before.smesq(i));
+        show(sme_(i), sheet_.sme(i), before.sme(i));
     }
     show(nfitl_, sheet_.nfitl, before.nfitl);
     show(nfits_, sheet_.nfits, before.nfits);

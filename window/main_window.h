@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 
 #include "sheet.h"
@@ -40,12 +39,13 @@ private:
     ComparisonSheet sheet_;
     FaultReporter reportFault_;
 
-    std::array<QLineEdit*, kRows> lmr_{};
-    std::array<QLabel*, kRows> lmesq_{};
-    std::array<QLabel*, kRows> lme_{};
-    std::array<QLineEdit*, kRows> smr_{};
-    std::array<QLabel*, kRows> smesq_{};
-    std::array<QLabel*, kRows> sme_{};
+    // The controls of each row, numbered 1 to 12 like the sheet's fields.
+    Rows<QLineEdit*> lmr_;
+    Rows<QLabel*> lmesq_;
+    Rows<QLabel*> lme_;
+    Rows<QLineEdit*> smr_;
+    Rows<QLabel*> smesq_;
+    Rows<QLabel*> sme_;
     QLineEdit* n_ = nullptr;
     QLineEdit* d_ = nullptr;
     QPushButton* command1_ = nullptr;
