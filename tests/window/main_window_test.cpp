@@ -172,6 +172,22 @@ TEST_F(MainWindowTest, ALongNumberIsDrawnOnItsFirstLineOnly) {
     EXPECT_EQ(shareOf(image, QRect(0, lineHeight, image.width(), image.height() - lineHeight), QColor(255, 128, 0), 0), 1.0);
 }
 
+TEST_F(MainWindowTest, AResultCanBeSelectedWithTheMouse) {
+    enterWorkedExample();
+    press();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QLabel* w = label("nw");
+    const int y = w->height() / 2;
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(1, y));
+    QTest::mouseMove(w, QPoint(w->width() - 1, y));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(w->width() - 1, y));
+    EXPECT_TRUE(w->hasSelectedText());
+    EXPECT_TRUE(QString("43.7361360575851").startsWith(w->selectedText())) << w->selectedText().toStdString();
+    // Results are not in the Tab chain.
+    EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus);
+}
+
 TEST_F(MainWindowTest, TabFollowsTheOrderOfTheInstruction) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
