@@ -14,8 +14,6 @@
 namespace trelvin {
 namespace {
 
-// Every row of both models used, with R² entries of many digits so that
-// every 1 - R² and e is written with all fifteen digits, as a user's are.
 // Moved-in strings: assigning the literals themselves trips a false
 // -Wrestrict of GCC 12 at -O3.
 ComparisonSheet onlyNAndD() {
@@ -25,6 +23,8 @@ ComparisonSheet onlyNAndD() {
     return sheet;
 }
 
+// Every row of both models used, with R² entries of many digits so that
+// every 1 - R² and e is written with all fifteen digits, as a user's are.
 ComparisonSheet fullSheet() {
     ComparisonSheet sheet = onlyNAndD();
     for (int row = 1; row <= kRows; ++row) {
