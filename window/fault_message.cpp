@@ -12,10 +12,12 @@ QString kindText(FaultKind kind) {
     return {};
 }
 
+QString modelName(const Fault& fault) {
+    return fault.model == Model::Larger ? QStringLiteral("larger") : QStringLiteral("smaller");
+}
+
 QString subModel(const Fault& fault) {
-    return QStringLiteral("sub-model %1 of the %2 model")
-        .arg(fault.row)
-        .arg(fault.model == Model::Larger ? QStringLiteral("larger") : QStringLiteral("smaller"));
+    return QStringLiteral("sub-model %1 of the %2 model").arg(fault.row).arg(modelName(fault));
 }
 
 QString capitalized(QString text) {
@@ -36,7 +38,7 @@ QString placeText(const Fault& fault) {
                 .arg(capitalized(subModel(fault)));
         case FaultStep::RowProduct:
             return QStringLiteral("The product of the 1-R² values of the %1 model, up to sub-model %2, is %3.")
-                .arg(fault.model == Model::Larger ? QStringLiteral("larger") : QStringLiteral("smaller"))
+                .arg(modelName(fault))
                 .arg(fault.row)
                 .arg(kBeyondRange);
         case FaultStep::Q:

@@ -214,13 +214,14 @@ void MainWindow::showSheet(const ComparisonSheet& before) {
     const auto show = [](QLabel* label, const std::string& text, const std::string& old) {
         if (text != old) setLabelText(label, QString::fromStdString(text), true);
     };
+    // The run rewrites n and d but never an R² entry, so the R² boxes
+    // already show their fields: converting a long paste back on every press
+    // would only cost time.
     showInBox(n_, sheet_.n);
     showInBox(d_, sheet_.d);
     for (int i = 1; i <= kRows; ++i) {
-        showInBox(lmr_(i), sheet_.lmr(i));
         show(lmesq_(i), sheet_.lmesq(i), before.lmesq(i));
         show(lme_(i), sheet_.lme(i), before.lme(i));
-        showInBox(smr_(i), sheet_.smr(i));
         show(smesq_(i), sheet_.smesq(i), before.smesq(i));
         show(sme_(i), sheet_.sme(i), before.sme(i));
     }
@@ -234,6 +235,7 @@ void MainWindow::showSheet(const ComparisonSheet& before) {
 // The exact p behind the verdict, for the user who wants more than the
 // table's three levels.
 void MainWindow::showVerdictTip() {
+    static_assert(kMaxTestedD == 1'000'000, "the tooltip below names the largest tested d");
     const std::optional<double> d = strictNumber(sheet_.d);
     const std::optional<double> w = strictNumber(sheet_.nw);
     const std::optional<double> p = d && w ? upperTailP(*d, *w) : std::nullopt;
