@@ -31,6 +31,16 @@ ensure_locale() {
     "${sudo[@]}" localedef -i "$language" -c -f UTF-8 "$name"
 }
 
+# Configures and builds a preset quietly; on failure shows the build's log.
+build_preset() {
+    local preset=$1 log=build/$1-build.log
+    mkdir -p build
+    if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+        cat "$log"
+        return 1
+    fi
+}
+
 cd_to_project() {
     cd "$(dirname "${BASH_SOURCE[0]}")/../.." || exit 1
 }
